@@ -4,27 +4,36 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build make python3 git
+  cmake ninja-build make pkg-config python3 git
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
   googletest libbenchmark-dev libpcre2-dev
-  clang libclang-rt-14-dev
-  wine wine32:i386 wine64
+  clang libclang-rt-14-dev llvm
+  wine wine32:i386 wine64 fonts-wine
   xvfb xauth imagemagick xdotool
   curl
 )
 
-missing=()
+need_update=
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  [ "$(id -u)" -eq 0 ] || { echo "install-deps: run as root to add the i386 architecture" >&2; exit 1; }
   dpkg --add-architecture i386
   need_update=1
 fi
+
+# One query for all packages; a package never installed is reported on stderr.
+installed=$(dpkg-query -W -f='${Package}:${Architecture} ${Status}\n' "${packages[@]%%:*}" 2>/dev/null \
+  | awk '$NF == "installed" { print $1 }' || true)
+missing=()
 for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$p")
-  fi
+  case $p in
+    *:*) pattern="^$p\$" ;;
+    *) pattern="^$p:" ;;
+  esac
+  grep -q "$pattern" <<<"$installed" || missing+=("$p")
 done
 
-if [ "${#missing[@]}" -gt 0 ] || [ -n "${need_update:-}" ]; then
+if [ "${#missing[@]}" -gt 0 ] || [ -n "$need_update" ]; then
+  [ "$(id -u)" -eq 0 ] || { echo "install-deps: run as root to install: ${missing[*]}" >&2; exit 1; }
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -q
   if [ "${#missing[@]}" -gt 0 ]; then
