@@ -28,10 +28,20 @@ public:
     uint64_t stepLimit = uint64_t(1) << 26;
     uint64_t steps = 0;               // instruction steps of the last search
 
+    // Loop heads already visited at a text position, one bit each. A second
+    // visit means the first one failed, so it fails at once: this keeps the
+    // search polynomial where plain backtracking would take minutes.
+    bool memoize = true;
+    std::vector<uint64_t> visited;
+
     CMatchContext();
 
     // Sizes and clears the arrays for a program; false when they can't be had.
     bool Prepare(uint32_t groupCount, uint32_t slotCount);
+    // Clears the visited table for rows loop heads over positions positions.
+    bool PrepareVisited(size_t rows, size_t positions);
+    // Marks a loop head at a position; false when it was marked already.
+    bool Visit(size_t row, size_t positions, size_t offset);
     // Pushes one entry, growing the stack to twice (depth + 1) entries when
     // full; false when it can't grow.
     bool Push(uintptr_t value);

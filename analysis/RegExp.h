@@ -50,10 +50,12 @@ const uint32_t kCharSetEntries = 4;
 
 // Nesting of groups and look-aheads the parser accepts. Each level of nesting
 // may compile its contents up to four times, so the depth is bounded.
-const int kMaxNesting = 24;
+const int kMaxNesting = 16;
+
+const uint32_t kNoMemoRow = 0xFFFFFFFFu;
 
 // Instructions the parser may emit in one Parse, counting those it cuts back.
-const uint32_t kMaxCompileWork = 1u << 22;
+const uint32_t kMaxCompileWork = 1u << 20;
 
 class CRegExp {
 public:
@@ -61,6 +63,15 @@ public:
     std::vector<Instruction> program;
     uint32_t groupCount = 0;
     uint32_t slotCount = 0;
+
+    // Whether a failed visit of a loop head at a text position can be
+    // remembered: true when what follows any instruction depends only on the
+    // instruction and the position (no back-reference, no look-ahead, no "?"
+    // over an element that may match nothing). memoRow gives each loop head
+    // its row in the search's visited table, kNoMemoRow elsewhere.
+    bool memoSafe = true;
+    std::vector<uint32_t> memoRow;
+    uint32_t memoRows = 0;
 
     // Compiles a zero-terminated pattern. Returns the parse error code (0 on
     // success), which also stays in lastError.

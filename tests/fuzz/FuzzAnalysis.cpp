@@ -40,8 +40,34 @@ void Split(const std::string& bytes, std::string& first, std::string& second) {
     second = zero == std::string::npos ? std::string() : bytes.substr(zero + 1);
 }
 
+// A match that ends with "$" ends one byte after the terminator.
 bool InText(const char* p, const std::string& text) {
-    return p >= text.c_str() && p <= text.c_str() + text.size();
+    return p >= text.c_str() && p <= text.c_str() + text.size() + 1;
+}
+
+bool SameGroup(const MatchGroup& a, const MatchGroup& b) {
+    return a.start == b.start && a.end == b.end;
+}
+
+// Remembering failed loop heads is only a shortcut: where plain backtracking
+// finishes within its bounds, both searches give the same answer.
+void CheckAgainstPlainSearch(const CRegExp& re, const std::string& text, bool found,
+                             const CMatchContext& memoized) {
+    if (memoized.steps > memoized.stepLimit)
+        return;
+    CMatchContext plain;
+    plain.memoize = false;
+    plain.stackLimit = memoized.stackLimit;
+    plain.stepLimit = memoized.stepLimit;
+    const bool plainFound = re.Match(text.c_str(), &plain);
+    if (plain.steps > plain.stepLimit || plain.stack.size() >= plain.stackLimit)
+        return;
+    Check(found == plainFound, "memoized and plain search disagree");
+    if (!found)
+        return;
+    Check(SameGroup(memoized.wholeMatch, plain.wholeMatch), "memoized whole match differs");
+    for (uint32_t i = 0; i < memoized.groupCount; ++i)
+        Check(SameGroup(memoized.groups[i], plain.groups[i]), "memoized group differs");
 }
 
 void CheckGroup(const MatchGroup& group, const std::string& text) {
@@ -73,7 +99,10 @@ void FuzzMatch(const std::string& bytes) {
     // is part of what is tested.
     context.stackLimit = size_t(1) << 16;
     context.stepLimit = uint64_t(1) << 20;
-    if (!re.Match(text.c_str(), &context))
+    const bool found = re.Match(text.c_str(), &context);
+    if (context.stack.size() < context.stackLimit)
+        CheckAgainstPlainSearch(re, text, found, context);
+    if (!found)
         return;
     CheckGroup(context.wholeMatch, text);
     Check(context.wholeMatch.start != nullptr, "match without a whole match");
