@@ -6,18 +6,18 @@ namespace {
 const size_t kInitialStackEntries = 256;
 }
 
-CMatchContext::CMatchContext() : stack(kInitialStackEntries, 0) {}
+CMatchContext::CMatchContext() : stack(kInitialStackEntries) {}
 
 bool CMatchContext::Prepare(uint32_t groupTotal, uint32_t slotTotal)
 {
     try {
         groups.assign(groupTotal, MatchGroup{});
         slots.assign(slotTotal, 0);
-        if (stack.size() < kInitialStackEntries)
-            stack.assign(kInitialStackEntries, 0);
     } catch (const std::bad_alloc&) {
         return false;
     }
+    if (stack.size() < kInitialStackEntries && !stack.Resize(kInitialStackEntries))
+        return false;
     groupCount = groupTotal;
     wholeMatch = MatchGroup{};
     depth = 0;
@@ -25,27 +25,10 @@ bool CMatchContext::Prepare(uint32_t groupTotal, uint32_t slotTotal)
     return true;
 }
 
-bool CMatchContext::Push(uintptr_t value)
+bool CMatchContext::Grow()
 {
-    if (depth + 1 >= stack.size()) {
-        const size_t grown = 2 * (depth + 1);
-        if (grown > stackLimit)
-            return false;
-        try {
-            stack.resize(grown);
-        } catch (const std::bad_alloc&) {
-            return false;
-        }
-    }
-    stack[++depth] = value;
-    return true;
-}
-
-uintptr_t CMatchContext::Pop()
-{
-    if (depth == 0)
-        return 0;
-    return stack[depth--];
+    const size_t grown = 2 * (depth + 1);
+    return grown <= stackLimit && stack.Resize(grown);
 }
 
 bool CMatchContext::PrepareVisited(size_t rows, size_t positions)
@@ -58,13 +41,3 @@ bool CMatchContext::PrepareVisited(size_t rows, size_t positions)
     return true;
 }
 
-bool CMatchContext::Visit(size_t row, size_t positions, size_t offset)
-{
-    const size_t bit = row * positions + offset;
-    uint64_t& word = visited[bit / 64];
-    const uint64_t mask = uint64_t(1) << (bit % 64);
-    if (word & mask)
-        return false;
-    word |= mask;
-    return true;
-}
