@@ -10,7 +10,8 @@
 
 class CWorkerThread {
 public:
-    using Procedure = UINT (*)(void* param);
+    // The system's thread routine: DWORD WINAPI Procedure(LPVOID).
+    using Procedure = LPTHREAD_START_ROUTINE;
 
     // The thread starts suspended (createSuspended false: resumed at once).
     // Null when the thread could not be created.
