@@ -98,6 +98,8 @@ private:
     bool WriteChunk(DWORD count);
     void EndSample(DWORD elapsed);
     bool IsCancelled() const { return IsTaskCancelRequested(m_taskId); }
+    // Bytes read and written so far, the unfinished sample included.
+    ULONGLONG BytesDone() const { return m_totalBytes + static_cast<ULONGLONG>(m_windowBytes); }
     void ReleaseAll();
     void Finish(const TaskEnd& end);
 
@@ -123,7 +125,6 @@ private:
 
     bool m_lengthKnown = false;
     ULONGLONG m_announcedLength = 0;
-    ULONGLONG m_receivedBytes = 0;
     LONG m_windowBytes = 0;
     DWORD m_sampleStart = 0;
     ULONGLONG m_totalBytes = 0;
@@ -279,8 +280,7 @@ bool CDownloadTask::ReadVideo(DWORD& count)
         return false;
     }
     if (count == 0)
-        return !m_lengthKnown || m_receivedBytes >= m_announcedLength;
-    m_receivedBytes += count;
+        return !m_lengthKnown || BytesDone() >= m_announcedLength;
     return true;
 }
 
@@ -322,8 +322,7 @@ void CDownloadTask::Finish(const TaskEnd& end)
     switch (end.kind) {
     case TaskEnd::kCompleted:
         // The whole size, including the last unfinished sample.
-        PostTaskMessage(UM_TASK_PROGRESS, m_taskId,
-                        static_cast<LPARAM>((m_totalBytes + static_cast<ULONGLONG>(m_windowBytes)) >> 10));
+        PostTaskMessage(UM_TASK_PROGRESS, m_taskId, static_cast<LPARAM>(BytesDone() >> 10));
         PostTaskMessage(UM_TASK_COMPLETED, m_taskId, 0);
         break;
     case TaskEnd::kFailed:
