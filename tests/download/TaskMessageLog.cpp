@@ -65,7 +65,7 @@ LRESULT CALLBACK CTaskMessageLog::WindowProc(HWND window, UINT message, WPARAM w
     auto* log = reinterpret_cast<CTaskMessageLog*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (!log || !IsTaskMessage(message))
         return DefWindowProcA(window, message, wParam, lParam);
-    TaskMessage entry = {message, static_cast<DWORD>(wParam), lParam, ""};
+    TaskMessage entry = {message, static_cast<DWORD>(wParam), lParam, "", g_runningTasks.load()};
     if (message == UM_TASK_TITLE) {
         char text[200];
         TakeTaskTitle(lParam, text, sizeof text);

@@ -13,6 +13,7 @@ struct TaskMessage {
     DWORD taskId;
     LPARAM lParam;
     std::string title;  // the text of UM_TASK_TITLE
+    int runningTasks;   // g_runningTasks when the message was handled
 };
 
 class CTaskMessageLog {
