@@ -4,10 +4,6 @@
 
 #include "tests/controls/FxPictures.h"
 
-BEGIN_MESSAGE_MAP(ButtonHost, CWnd)
-    MapRaw<WM_COMMAND, &ThisClass::OnCommand>(),
-END_MESSAGE_MAP()
-
 ButtonHost::ButtonHost() {
     const RECT rect = {kLeft, kTop, kLeft + 400, kTop + 300};
     CreateEx(WS_EX_TOPMOST, nullptr, "button host", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, rect, nullptr, 0);
@@ -28,10 +24,11 @@ HWND ButtonHost::AddButton(CFxButton& button, const char* caption, DWORD style, 
     return hWnd;
 }
 
-LRESULT ButtonHost::OnCommand(WPARAM wParam, LPARAM lParam) {
-    if (HIWORD(wParam) == BN_CLICKED && lParam)
+// Every control's clicks, whatever its id.
+LRESULT ButtonHost::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && lParam)
         m_clicks.push_back({LOWORD(wParam), ::SendMessageA(reinterpret_cast<HWND>(lParam), BM_GETCHECK, 0, 0)});
-    return 0;
+    return CWnd::WindowProc(message, wParam, lParam);
 }
 
 void UsePictures(CFxButton& button, const Rows& normal, const Rows& pressed, const Rows& hot,

@@ -38,8 +38,7 @@ public:
     std::vector<Click> m_clicks;
 
 protected:
-    LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
-    DECLARE_MESSAGE_MAP()
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
 // Gives the button in-memory pictures for its states the way SetBitmaps
