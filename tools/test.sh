@@ -26,6 +26,7 @@ quiet_step() {
     shift 2
     mkdir -p "$(dirname "$log")"
     local t0=$(date +%s)
+    echo "$name ..."
     if "$@" >"$log" 2>&1; then
         echo "$name: ok ($(($(date +%s) - t0)) s)"
         return 0
