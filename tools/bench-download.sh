@@ -6,8 +6,9 @@
 #
 # Measures one worker and three workers at once (each saving its own copy),
 # curl once and three times at once, and, to show where the worker's time
-# goes, the HTTP client's read loop alone (2048-byte and 64 KB reads) and the
-# file writes alone (2048-byte writes). CPU time counts the measured process
+# goes, the HTTP client's read loop alone (2048-byte and 64 KB reads), the
+# same loop writing each chunk to a file (the worker's system calls without
+# the worker) and the file writes alone (2048-byte writes). CPU time counts the measured process
 # and, under Wine, the wineserver that serves it.
 #
 # It starts and finally stops the Wine session of the build directory, so
@@ -15,12 +16,15 @@
 #
 #   QUILLON_BUILD_DIR   Windows build directory (default build/windows)
 #   QUILLON_BENCH_MB    size of the file in MB (default 256)
+#   QUILLON_BENCH_RUNS  runs of each case; the median (by time) is shown
+#                       (default 3)
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 build=${QUILLON_BUILD_DIR:-$root/build/windows}
 size_mb=${QUILLON_BENCH_MB:-256}
+runs=${QUILLON_BENCH_RUNS:-3}
 
 bash tools/install-deps.sh
 if [ ! -f "$build/CMakeCache.txt" ]; then
@@ -69,58 +73,66 @@ server_cpu_seconds() {
 }
 
 rows=()
-# row NAME WALL_S CPU_S EXTRA_CPU_S MEGABYTES
-row() {
-    rows+=("$1|$2|$3|$4|$5")
-}
 
-# curl N: N curls at once, each saving its own copy.
-run_curl() {
-    local n=$1 times
+# curl_once N: N curls at once, each saving its own copy. Prints
+# "WALL_S CPU_S EXTRA_CPU_S MEGABYTES".
+curl_once() {
+    local n=$1 times bytes
     times=$( { /usr/bin/time -f '%e %U %S' bash -c '
         for i in $(seq "$1"); do curl -s -o "$2/curl-$i.bin" "$3/get_video?video_id=bench&t=tok" & done
         wait' _ "$n" "$work/downloads" "$url"; } 2>&1 >/dev/null | tail -n1)
-    local bytes
     bytes=$(cat "$work"/downloads/curl-*.bin | wc -c)
     rm -f "$work"/downloads/curl-*.bin
     [ "$bytes" -eq $((n * size_mb * 1048576)) ] || { echo "curl fetched $bytes bytes" >&2; exit 1; }
-    read -r wall user sys <<<"$times"
-    row "curl x$n" "$wall" "$(awk -v u="$user" -v s="$sys" 'BEGIN { print u + s }')" 0 $((n * size_mb))
+    awk -v t="$times" -v mb=$((n * size_mb)) 'BEGIN { split(t, f, " "); print f[1], f[2] + f[3], 0, mb }'
 }
 
-# wine NAME ARGS...: one run of the benchmark program.
-run_wine() {
-    local name=$1 pid before after out
-    shift
+# wine_once ARGS...: one run of the benchmark program, same output.
+wine_once() {
+    local pid before after out
     pid=$(wineserver_pid)
     before=$(server_cpu_seconds "$pid")
     out=$(bash cmake/wine-test.sh run "$build" "$bench_exe" "$url" "$folder" "$@" | tr -d '\r' | grep '^result')
     after=$(server_cpu_seconds "$pid")
-    local wall cpu bytes ok
-    wall=$(sed -E 's/.*wall_ms=([0-9.]+).*/\1/' <<<"$out")
-    cpu=$(sed -E 's/.*cpu_ms=([0-9.]+).*/\1/' <<<"$out")
-    bytes=$(sed -E 's/.*bytes=([0-9]+).*/\1/' <<<"$out")
-    ok=$(sed -E 's/.*ok=([01]).*/\1/' <<<"$out")
-    [ "$ok" = 1 ] || { echo "$name failed: $out" >&2; exit 1; }
-    row "$name" "$(awk -v w="$wall" 'BEGIN { print w / 1000 }')" "$(awk -v c="$cpu" 'BEGIN { print c / 1000 }')" \
-        "$(awk -v a="$after" -v b="$before" 'BEGIN { print a - b }')" "$(awk -v b="$bytes" 'BEGIN { print b / 1048576 }')"
+    [[ $out == *ok=1* ]] || { echo "download_bench $* failed: $out" >&2; exit 1; }
+    awk -v o="$out" -v a="$after" -v b="$before" 'BEGIN {
+        match(o, /wall_ms=[0-9.]+/); wall = substr(o, RSTART + 8, RLENGTH - 8)
+        match(o, /cpu_ms=[0-9.]+/); cpu = substr(o, RSTART + 7, RLENGTH - 7)
+        match(o, /bytes=[0-9]+/); bytes = substr(o, RSTART + 6, RLENGTH - 6)
+        print wall / 1000, cpu / 1000, a - b, bytes / 1048576 }'
+}
+
+# measure NAME FUNCTION ARGS...: the run with the median time of $runs.
+measure() {
+    local name=$1 results=() i
+    shift
+    for ((i = 0; i < runs; i++)); do
+        results+=("$("$@")")
+    done
+    local median
+    median=$(printf '%s\n' "${results[@]}" | sort -n | sed -n "$(((runs + 1) / 2))p")
+    read -r wall cpu extra mb <<<"$median"
+    rows+=("$name|$wall|$cpu|$extra|$mb")
 }
 
 echo "warming up"
 curl -s -o /dev/null "$url/get_video?video_id=bench&t=tok"
 bash cmake/wine-test.sh run "$build" "$bench_exe" "$url" "$folder" read 65536 >/dev/null
 
-echo "measuring"
-run_curl 1
-run_wine "worker x1" workers 1
-run_curl 3
-run_wine "worker x3" workers 3
-run_wine "reads alone, 2048 B" read 2048
-run_wine "reads alone, 64 KB" read 65536
-run_wine "writes alone, 2048 B" write 2048 "$size_mb"
+load_before=$(cut -d' ' -f1-3 /proc/loadavg)
+echo "measuring, median of $runs runs each"
+measure "curl x1" curl_once 1
+measure "worker x1" wine_once workers 1
+measure "curl x3" curl_once 3
+measure "worker x3" wine_once workers 3
+measure "reads alone, 2048 B" wine_once read 2048
+measure "reads alone, 64 KB" wine_once read 65536
+measure "reads+writes, 2048 B" wine_once copy 2048
+measure "writes alone, 2048 B" wine_once write 2048 "$size_mb"
 
 echo
 echo "Download of a ${size_mb} MB file from 127.0.0.1 (Wine $(wine --version 2>/dev/null | sed 's/wine-//'), $(nproc) cores)"
+echo "median of $runs runs; load average before $load_before, after $(cut -d' ' -f1-3 /proc/loadavg)"
 printf '%-22s %9s %9s %12s %14s %10s\n' "case" "time s" "MB/s" "CPU s" "CPU ms per MB" "vs curl"
 curl1=
 curl3=
@@ -132,7 +144,7 @@ for r in "${rows[@]}"; do
     esac
     ratio=-
     case $name in
-    "worker x1" | reads* | writes*) ratio=$(awk -v w="$wall" -v c="$curl1" 'BEGIN { printf "%.1fx", w / c }') ;;
+    "worker x1" | read* | writes*) ratio=$(awk -v w="$wall" -v c="$curl1" 'BEGIN { printf "%.1fx", w / c }') ;;
     "worker x3") ratio=$(awk -v w="$wall" -v c="$curl3" 'BEGIN { printf "%.1fx", w / c }') ;;
     esac
     awk -v n="$name" -v w="$wall" -v c="$cpu" -v e="$extra" -v mb="$mb" -v r="$ratio" 'BEGIN {

@@ -4,7 +4,10 @@
 //
 //   download_bench <server> <folder> workers <n>          n workers at once
 //   download_bench <server> <folder> read <chunk>         InternetReadFile loop alone
+//   download_bench <server> <folder> copy <chunk>         read and write loop alone
 //   download_bench <server> <folder> write <chunk> <mb>   WriteFile loop alone
+// The loops run on a thread of their own at the workers' priority, like a
+// worker.
 //
 // <server> is "http://127.0.0.1:<port>". Prints one line:
 //   result wall_ms=<ms> cpu_ms=<ms> bytes=<n> ok=<0|1>
@@ -24,6 +27,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -125,8 +129,32 @@ Measurement RunWorkers(const std::string& server, const std::string& folder, int
     return m;
 }
 
-// The worker's reads without anything else: the HTTP client's own cost.
-Measurement RunReads(const std::string& server, DWORD chunk)
+struct ThreadJob {
+    const std::function<Measurement()>* work;
+    Measurement result;
+};
+
+DWORD WINAPI RunThreadJob(LPVOID param)
+{
+    ThreadJob* job = static_cast<ThreadJob*>(param);
+    job->result = (*job->work)();
+    return 0;
+}
+
+// Runs work on a new thread at the workers' priority and waits for it.
+Measurement OnWorkerThread(const std::function<Measurement()>& work)
+{
+    ThreadJob job{&work, {}};
+    CKernelHandle thread(CreateThread(nullptr, 0, RunThreadJob, &job, CREATE_SUSPENDED, nullptr));
+    SetThreadPriority(thread.Get(), THREAD_PRIORITY_ABOVE_NORMAL);
+    ResumeThread(thread.Get());
+    WaitForSingleObject(thread.Get(), INFINITE);
+    return job.result;
+}
+
+// The worker's reads (and, with a file, its writes) without anything else:
+// the cost of the system calls themselves.
+Measurement RunReads(const std::string& server, DWORD chunk, const std::string& copyPath)
 {
     Measurement m;
     CInternetHandle session;
@@ -137,13 +165,24 @@ Measurement RunReads(const std::string& server, DWORD chunk)
     CInternetHandle response;
     response.Reset(InternetOpenUrlA(session.Get(), (server + "/get_video?video_id=bench&t=tok").c_str(), nullptr,
                                     0, kOpenUrlFlags, 1));
+    CKernelHandle file;
+    if (!copyPath.empty())
+        file.Reset(CreateFileA(copyPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                               nullptr));
     DWORD got = 0;
-    bool ok = static_cast<bool>(response);
-    while (ok && (ok = InternetReadFile(response.Get(), buffer.data(), chunk, &got) != FALSE) && got > 0)
+    bool ok = response && (copyPath.empty() || file);
+    while (ok && (ok = InternetReadFile(response.Get(), buffer.data(), chunk, &got) != FALSE) && got > 0) {
         m.bytes += got;
+        DWORD written = 0;
+        if (file)
+            ok = WriteFile(file.Get(), buffer.data(), got, &written, nullptr) && written == got;
+    }
+    file.Reset();
     m.wallMs = NowMilliseconds() - t0;
     m.cpuMs = CpuMilliseconds() - cpu0;
     m.ok = ok;
+    if (!copyPath.empty())
+        DeleteFileA(copyPath.c_str());
     return m;
 }
 
@@ -174,7 +213,8 @@ Measurement RunWrites(const std::string& folder, DWORD chunk, unsigned long long
 int Usage()
 {
     std::fprintf(stderr,
-                 "usage: download_bench <server> <folder> workers <n> | read <chunk> | write <chunk> <mb>\n");
+                 "usage: download_bench <server> <folder> workers <n> | read <chunk> | copy <chunk> | "
+                 "write <chunk> <mb>\n");
     return 2;
 }
 
@@ -192,9 +232,11 @@ int main(int argc, char** argv)
     if (what == "workers" && value > 0)
         m = RunWorkers(server, folder, static_cast<int>(value));
     else if (what == "read" && value > 0)
-        m = RunReads(server, value);
+        m = OnWorkerThread([&] { return RunReads(server, value, ""); });
+    else if (what == "copy" && value > 0)
+        m = OnWorkerThread([&] { return RunReads(server, value, folder + "\\copy-bench.bin"); });
     else if (what == "write" && value > 0 && argc > 5)
-        m = RunWrites(folder, value, std::strtoull(argv[5], nullptr, 10));
+        m = OnWorkerThread([&] { return RunWrites(folder, value, std::strtoull(argv[5], nullptr, 10)); });
     else
         return Usage();
     std::printf("result wall_ms=%.1f cpu_ms=%.1f bytes=%llu ok=%d\n", m.wallMs, m.cpuMs, m.bytes, m.ok ? 1 : 0);
