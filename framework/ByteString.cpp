@@ -75,10 +75,4 @@ int Replace(std::string& text, const std::string& what, const std::string& with)
     return count;
 }
 
-std::string CollapseBackslashes(const std::string& path) {
-    std::string result = path;
-    Replace(result, "\\\\", "\\");
-    return result;
-}
-
 }  // namespace bytestr

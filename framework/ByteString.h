@@ -29,8 +29,4 @@ int Replace(std::string& text, const std::string& what, const std::string& with)
 // Removes every occurrence of what; returns the number removed.
 inline int Remove(std::string& text, const std::string& what) { return Replace(text, what, std::string()); }
 
-// Every pair of backslashes collapsed to one (the path rule for folders that
-// may end in a backslash).
-std::string CollapseBackslashes(const std::string& path);
-
 }  // namespace bytestr

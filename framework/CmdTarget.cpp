@@ -14,7 +14,7 @@ const MessageMapEntry* FindMessageEntry(const MessageMap* pMap, UINT message, WP
     for (; pMap; pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr) {
         for (const MessageMapEntry* e = pMap->entries; e->message != 0; ++e) {
             if (message < e->message || message > e->lastMessage) continue;
-            if ((message == WM_COMMAND || message == WM_NOTIFY) && (e->code != code || e->id != id)) continue;
+            if (e->byIdAndCode && (e->code != code || e->id != id)) continue;
             return e;
         }
     }

@@ -65,6 +65,7 @@ struct MessageMapEntry {
     UINT code = 0;         // notification code, for WM_COMMAND and WM_NOTIFY
     UINT id = 0;           // control or command id, for WM_COMMAND and WM_NOTIFY
     MessageThunk thunk = nullptr;
+    bool byIdAndCode = false;  // only for the command or notification with this id and code
 };
 
 struct MessageMap {
@@ -112,12 +113,12 @@ struct CommandCracker {
 
 template <UINT Id, auto F>
 constexpr MessageMapEntry MapCommand() {
-    return {WM_COMMAND, WM_COMMAND, 0, Id, &CommandCracker::template Call<F>};
+    return {WM_COMMAND, WM_COMMAND, 0, Id, &CommandCracker::template Call<F>, true};
 }
 
 template <UINT Code, UINT Id, auto F>
 constexpr MessageMapEntry MapControl() {
-    return {WM_COMMAND, WM_COMMAND, Code, Id, &CommandCracker::template Call<F>};
+    return {WM_COMMAND, WM_COMMAND, Code, Id, &CommandCracker::template Call<F>, true};
 }
 
 struct NotifyCracker {
@@ -131,7 +132,7 @@ struct NotifyCracker {
 
 template <UINT Code, UINT Id, auto F>
 constexpr MessageMapEntry MapNotify() {
-    return {WM_NOTIFY, WM_NOTIFY, Code, Id, &NotifyCracker::template Call<F>};
+    return {WM_NOTIFY, WM_NOTIFY, Code, Id, &NotifyCracker::template Call<F>, true};
 }
 
 // Finds the entry that handles a message in a map and its bases, or null.

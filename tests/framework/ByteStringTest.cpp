@@ -71,10 +71,4 @@ TEST(ByteStringTest, FindsReplacesAndRemoves) {
     EXPECT_EQ(r, "FIND|X");
 }
 
-TEST(ByteStringTest, CollapsesPairsOfBackslashes) {
-    EXPECT_EQ(CollapseBackslashes("C:\\\\VDOWNLOAD\\"), "C:\\VDOWNLOAD\\");
-    EXPECT_EQ(CollapseBackslashes("C:\\a\\\\\\b"), "C:\\a\\\\b");  // three: one pair collapsed
-    EXPECT_EQ(CollapseBackslashes("plain"), "plain");
-}
-
 }  // namespace

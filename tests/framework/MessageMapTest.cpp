@@ -196,6 +196,32 @@ TEST_F(MessageMapTest, CommandNoWindowHandlesReachesTheApplication) {
     EXPECT_EQ(app.m_nAppCommands, 1);
 }
 
+// A raw WM_COMMAND entry sees every command, whatever its id and code.
+class AllCommandsWnd : public CWnd {
+public:
+    std::vector<WPARAM> commands;
+
+protected:
+    LRESULT OnCommand(WPARAM w, LPARAM) {
+        commands.push_back(w);
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(AllCommandsWnd, CWnd)
+    MapRaw<WM_COMMAND, &ThisClass::OnCommand>(),
+END_MESSAGE_MAP()
+
+TEST(RawEntryTest, RawCommandEntryTakesEveryCommand) {
+    AllCommandsWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "raw", WS_POPUP, kWindowRect, nullptr, 0));
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(0, 0), 0);
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(1009, BN_CLICKED), 0);
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(32773, 0), 0);
+    EXPECT_EQ(wnd.commands, (std::vector<WPARAM>{MAKEWPARAM(0, 0), MAKEWPARAM(1009, BN_CLICKED), MAKEWPARAM(32773, 0)}));
+}
+
 TEST(OwnerDrawTest, DrawItemReachesTheButtonObject) {
     CWnd parent;
     ASSERT_TRUE(parent.CreateEx(0, nullptr, "owner", WS_POPUP | WS_VISIBLE, kWindowRect, nullptr, 0));
