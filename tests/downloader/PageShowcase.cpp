@@ -1,5 +1,5 @@
 // Shows the downloader page with a row in each task state, for the
-// screenshot in docs/ (tools/screenshot-downloader-page.sh). The rows reach
+// screenshot in docs/ (tools/screenshot.sh downloader-page). The rows reach
 // their states through the same task messages the workers post. Prints
 // "ready <width> <height>" once painted and ends when the file named by its
 // argument exists, or after 60 seconds.

@@ -1,16 +1,26 @@
 #!/usr/bin/env bash
-# Makes docs/downloader-page.png: the downloader page with a row in each task
-# state, on a virtual display of its own, under Wine.
+# Takes a screenshot of a showcase program on a virtual display of its own,
+# under Wine. The showcase prints "ready WIDTH HEIGHT" once it has painted and
+# ends when the stop file named by its argument appears.
 #
-#   bash tools/screenshot-downloader-page.sh [BUILD_DIR]   (default build/windows)
+#   bash tools/screenshot.sh TARGET EXE_IN_BUILD OUTPUT_PNG [BUILD_DIR]
+#   bash tools/screenshot.sh buttons | downloader-page [BUILD_DIR]
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=$(cd "${1:-$root/build/windows}" && pwd)
-out="$root/docs/downloader-page.png"
+case "${1:-}" in
+buttons)
+    set -- controls_button_showcase tests/controls/controls_button_showcase.exe docs/skinned-buttons.png "${2:-}" ;;
+downloader-page)
+    set -- downloader_page_showcase tests/downloader/downloader_page_showcase.exe docs/downloader-page.png "${2:-}" ;;
+esac
+[ $# -ge 3 ] || { sed -n '2,7p' "$0" >&2; exit 2; }
+target=$1
+build=$(cd "${4:-$root/build/windows}" && pwd)
+exe="$build/$2"
+out="$root/$3"
 
-cmake --build "$build" --target downloader_page_showcase -j2
-exe="$build/tests/downloader/downloader_page_showcase.exe"
+cmake --build "$build" --target "$target" -j2
 
 work=$(mktemp -d)
 xvfb_pid=""
