@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/PageButtons.h"
 #include "framework/Wnd.h"
 #include "res/resource.h"
 #include "ui/controls/FxButton.h"
@@ -37,29 +38,6 @@ void PumpQueued() {
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
     }
-}
-
-// The page button's configuration up to InitButton, in the main window's order.
-void ConfigureBeforeInit(CFxButton& b) {
-    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
-    b.SetBitmaps(IDB_DOWNLOADER_NORMAL, IDB_DOWNLOADER_NORMAL, IDB_DOWNLOADER_HOT, IDB_DOWNLOADER_DISABLED);
-    b.SetImageKeyColors(kMagenta, face, face, face);
-    b.SetImageShift(FALSE);
-    b.SetBorderWidth(0);
-    b.m_bUnclippedCopy = FALSE;
-    b.SetShapeKeyColors(kMagenta, face, face, face);
-    b.SetImageAlign(33);
-    b.m_bDrawText = TRUE;
-}
-
-void ConfigureAfterInit(CFxButton& b) {
-    b.m_bUseDisabledImage = FALSE;
-    b.SetFontName("Arial", TRUE, "", "", "");
-    b.SetButtonText("YouTube Download", TRUE, "", "", "");
-    b.SetFontHeight(14);
-    b.SetTextColors(RGB(12, 62, 113), ::GetSysColor(COLOR_BTNTEXT), ::GetSysColor(COLOR_BTNTEXT),
-                    ::GetSysColor(COLOR_GRAYTEXT));
-    b.SetTextFormat(37);
 }
 
 HWND NewButtonWindow(HWND parent) {
@@ -101,9 +79,9 @@ int main() {
         for (int i = 0; i < runs; ++i) {
             auto button = std::make_unique<CFxButton>();
             button->SubclassWindow(NewButtonWindow(host.m_hWnd));
-            ConfigureBeforeInit(*button);
+            SetPageButtonPictures(*button, kDownloaderPageButtonLook);
             const double start = Now();
-            button->InitButton(nullptr, 1, FXL_FOCUS, FALSE);
+            InitPageButton(*button);
             times.push_back(Now() - start);
             HWND hWnd = button->m_hWnd;
             button.reset();
@@ -135,9 +113,7 @@ int main() {
     // Paint per state.
     CFxButton button;
     button.SubclassWindow(NewButtonWindow(host.m_hWnd));
-    ConfigureBeforeInit(button);
-    button.InitButton(nullptr, 1, FXL_FOCUS, FALSE);
-    ConfigureAfterInit(button);
+    ConfigurePageButton(button, kDownloaderPageButtonLook);
     PumpQueued();
 
     HDC screen = ::GetDC(nullptr);

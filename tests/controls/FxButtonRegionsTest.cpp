@@ -2,6 +2,7 @@
 // and the window region each paint hands to the window.
 #include <gtest/gtest.h>
 
+#include "app/PageButtons.h"
 #include "res/resource.h"
 #include "tests/controls/FxButtonHost.h"
 #include "tests/controls/FxPictures.h"
@@ -197,33 +198,11 @@ TEST_F(FxButtonRegions, CornerEllipseReplacesThePictureOutline) {
 // The main window's page buttons: the committed 173 x 27 bitmaps, configured
 // in the main window's order.
 TEST_F(FxButtonRegions, PageButtonsShareOneOutlineWithRoundedLeftCorners) {
-    struct Page {
-        const char* caption;
-        UINT normal, hot, disabled;
-    } pages[] = {
-        {"YouTube Download", IDB_DOWNLOADER_NORMAL, IDB_DOWNLOADER_HOT, IDB_DOWNLOADER_DISABLED},
-        {"Video Player", IDB_PLAYER_NORMAL, IDB_PLAYER_HOT, IDB_PLAYER_DISABLED},
-    };
-    for (const auto& page : pages) {
-        SCOPED_TRACE(page.caption);
+    for (const PageButtonLook* page : {&kDownloaderPageButtonLook, &kPlayerPageButtonLook}) {
+        SCOPED_TRACE(page->caption);
         CFxButton button;
-        host.AddButton(button, page.caption, BS_PUSHBUTTON, RECT{0, 0, 173, 29}, 1009);
-        button.SetBitmaps(page.normal, page.normal, page.hot, page.disabled);
-        button.SetImageKeyColors(kMagenta, face, face, face);
-        button.SetImageShift(FALSE);
-        button.SetBorderWidth(0);
-        button.m_bUnclippedCopy = FALSE;
-        button.SetShapeKeyColors(kMagenta, face, face, face);
-        button.SetImageAlign(33);
-        button.m_bDrawText = TRUE;
-        button.InitButton(nullptr, 1, FXL_FOCUS, FALSE);
-        button.m_bUseDisabledImage = FALSE;
-        button.SetFontName("Arial", TRUE, "", "", "");
-        button.SetButtonText(page.caption, TRUE, "", "", "");
-        button.SetFontHeight(14);
-        button.SetTextColors(RGB(12, 62, 113), ::GetSysColor(COLOR_BTNTEXT), ::GetSysColor(COLOR_BTNTEXT),
-                             ::GetSysColor(COLOR_GRAYTEXT));
-        button.SetTextFormat(37);
+        host.AddButton(button, page->caption, BS_PUSHBUTTON, RECT{0, 0, 173, 29}, 1009);
+        ConfigurePageButton(button, *page);
 
         for (int i = 0; i < FX_STATE_COUNT; ++i) {
             ASSERT_NE(nullptr, button.m_pImage[i]);

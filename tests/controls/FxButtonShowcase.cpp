@@ -11,11 +11,11 @@
 
 #include "framework/Wnd.h"
 #include "res/resource.h"
+#include "app/PageButtons.h"
 #include "ui/controls/FxButton.h"
 
 namespace {
 
-const COLORREF kMagenta = RGB(255, 0, 255);
 const int kColumnWidth = 190;
 const int kRowHeight = 44;
 const int kLabelWidth = 150;
@@ -57,27 +57,6 @@ CFxButton* AddButton(std::vector<std::unique_ptr<CFxButton>>& buttons, HWND pare
     buttons.push_back(std::make_unique<CFxButton>());
     buttons.back()->SubclassWindow(hWnd);
     return buttons.back().get();
-}
-
-// The main window's configuration of a page button.
-void ConfigurePageButton(CFxButton& b, UINT normal, UINT hot, UINT disabled, const char* caption) {
-    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
-    b.SetBitmaps(normal, normal, hot, disabled);
-    b.SetImageKeyColors(kMagenta, face, face, face);
-    b.SetImageShift(FALSE);
-    b.SetBorderWidth(0);
-    b.m_bUnclippedCopy = FALSE;
-    b.SetShapeKeyColors(kMagenta, face, face, face);
-    b.SetImageAlign(33);
-    b.m_bDrawText = TRUE;
-    b.InitButton(nullptr, 1, FXL_FOCUS, FALSE);
-    b.m_bUseDisabledImage = FALSE;
-    b.SetFontName("Arial", TRUE, "", "", "");
-    b.SetButtonText(caption, TRUE, "", "", "");
-    b.SetFontHeight(14);
-    b.SetTextColors(RGB(12, 62, 113), ::GetSysColor(COLOR_BTNTEXT), ::GetSysColor(COLOR_BTNTEXT),
-                    ::GetSysColor(COLOR_GRAYTEXT));
-    b.SetTextFormat(37);
 }
 
 // A plain window in the button-face colour, the dialog colour.
@@ -151,22 +130,20 @@ int main(int argc, char** argv) {
     // (player, wearing its disabled picture), each normal and hot.
     struct Page {
         const char* label;
-        UINT normal, hot, disabled;
-        const char* caption;
+        const PageButtonLook& look;
         BYTE hidden;
     } pages[] = {
-        {"page button, shown page", IDB_DOWNLOADER_NORMAL, IDB_DOWNLOADER_HOT, IDB_DOWNLOADER_DISABLED,
-         "YouTube Download", FALSE},
-        {"page button, hidden page", IDB_PLAYER_NORMAL, IDB_PLAYER_HOT, IDB_PLAYER_DISABLED, "Video Player", TRUE},
+        {"page button, shown page", kDownloaderPageButtonLook, FALSE},
+        {"page button, hidden page", kPlayerPageButtonLook, TRUE},
     };
     for (int p = 0; p < 2; ++p) {
         const int y = kTop + (kinds + p) * kRowHeight + 8;
         AddLabel(host.m_hWnd, pages[p].label, 10, y + 7, kLabelWidth - 10);
         for (Look look : {NORMAL, HOT}) {
             const int x = kLabelWidth + look * kColumnWidth;
-            CFxButton* b = AddButton(buttons, host.m_hWnd, pages[p].caption, BS_PUSHBUTTON,
+            CFxButton* b = AddButton(buttons, host.m_hWnd, pages[p].look.caption, BS_PUSHBUTTON,
                                      RECT{x, y, x + 173, y + 29}, IDC_DOWNLOADER_PAGE_BUTTON + p);
-            ConfigurePageButton(*b, pages[p].normal, pages[p].hot, pages[p].disabled, pages[p].caption);
+            ConfigurePageButton(*b, pages[p].look);
             b->m_bUseDisabledImage = pages[p].hidden;
             placed.push_back({b, look});
         }
