@@ -1,6 +1,5 @@
 #include "tests/controls/FxButtonHost.h"
 
-#include <cstring>
 
 #include "tests/controls/FxPictures.h"
 
@@ -54,15 +53,8 @@ void UsePictures(CFxButton& button, const Rows& normal, const Rows& pressed, con
 
 Painted::Painted(CFxButton& button, UINT itemState)
     : m_width(button.m_rcClient.Width()), m_height(button.m_rcClient.Height()) {
-    BITMAPINFO info;
-    memset(&info, 0, sizeof info);
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = m_width;
-    info.bmiHeader.biHeight = -m_height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
     void* bits = nullptr;
-    m_bitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    m_bitmap = MakeCanvas(m_width, m_height, &bits);
     m_dc = ::CreateCompatibleDC(nullptr);
     m_old = ::SelectObject(m_dc, m_bitmap);
     HBRUSH canvas = ::CreateSolidBrush(kCanvas);

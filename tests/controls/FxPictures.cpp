@@ -16,9 +16,7 @@ COLORREF PictureColor(char letter) {
     return RGB(128, 128, 128);
 }
 
-HBITMAP MakePicture(const std::vector<std::string>& rows) {
-    const int height = static_cast<int>(rows.size());
-    const int width = height ? static_cast<int>(rows[0].size()) : 0;
+HBITMAP MakeCanvas(int width, int height, void** bits) {
     BITMAPINFO info;
     memset(&info, 0, sizeof info);
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
@@ -27,8 +25,14 @@ HBITMAP MakePicture(const std::vector<std::string>& rows) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
+    return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
+}
+
+HBITMAP MakePicture(const std::vector<std::string>& rows) {
+    const int height = static_cast<int>(rows.size());
+    const int width = height ? static_cast<int>(rows[0].size()) : 0;
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap = MakeCanvas(width, height, &bits);
     const int stride = (width * 3 + 3) & ~3;
     auto* bytes = static_cast<BYTE*>(bits);
     for (int y = 0; y < height; ++y) {

@@ -11,6 +11,9 @@
 //   'w' white         'k' black         'y' yellow
 COLORREF PictureColor(char letter);
 
+// An empty 24-bit top-down DIB section; bits receives its pixels.
+HBITMAP MakeCanvas(int width, int height, void** bits);
+
 // A 24-bit top-down DIB section of the rows (all rows of equal length).
 HBITMAP MakePicture(const std::vector<std::string>& rows);
 
