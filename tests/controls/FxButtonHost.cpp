@@ -1,6 +1,5 @@
 #include "tests/controls/FxButtonHost.h"
 
-
 #include "tests/controls/FxPictures.h"
 
 ButtonHost::ButtonHost() {
